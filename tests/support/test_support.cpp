@@ -1,0 +1,1 @@
+// Anchor for the shared fakes; most of them are header-only.
