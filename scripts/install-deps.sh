@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
 # Installs every Debian package Velmora needs to build, test and run.
 # Safe to run again: apt-get skips what is already there.
+#   --dev  also installs the developer tools CI does not need (clang and its
+#          runtime libraries for the libFuzzer targets)
 set -euo pipefail
+
+dev=0
+for arg in "$@"; do
+  case "$arg" in
+    --dev) dev=1 ;;
+    *) echo "install-deps.sh: unknown option $arg (known: --dev)" >&2; exit 2 ;;
+  esac
+done
 
 packages=(
   # toolchain
@@ -19,6 +29,13 @@ packages=(
   # loopback tools used by the end-to-end tests
   curl procps
 )
+
+if [ "$dev" -eq 1 ]; then
+  packages+=(
+    # libFuzzer targets (cmake --preset fuzz)
+    clang libclang-rt-14-dev
+  )
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "install-deps.sh: run as root (apt-get needs it)" >&2
