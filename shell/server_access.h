@@ -5,19 +5,11 @@
 #include <vector>
 
 #include "engine/draw_record.h"
+#include "server/app_info.h"
 
 namespace velmora {
 
 class MessageSink;
-
-// The application info the server's "init" answers.
-struct AppInfo {
-    std::string drawurl;
-    std::string newphase;
-    std::string advert1;
-    std::string version;
-    std::string proupurl;
-};
 
 // The server calls the shell makes. The program uses the server client; tests
 // replay canned answers.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -47,7 +48,12 @@ protected:
         result.primaryServerUrl = kPrimaryUrl;
         result.fallbackServerUrl = kFallbackUrl;
         result.updaterBytes = updaterBytes;
-        result.makeServerAccess = [this] { return std::make_unique<ForwardingServerAccess>(server); };
+        result.makeServerAccess = [this]() -> std::unique_ptr<ServerAccess> {
+            if (makeServerAccess) {
+                return makeServerAccess();
+            }
+            return std::make_unique<ForwardingServerAccess>(server);
+        };
         result.makePlanService = [this](MessageSink&, SystemClock&, const std::vector<DrawRecord>&) {
             return std::make_unique<ForwardingPlanService>(plans);
         };
@@ -84,6 +90,8 @@ protected:
     Frontend frontend{view, splash, dialogs, clipboard, urlOpener, launcher, clock};
     FakeServerAccess server{&log};
     RecordingPlanService plans{&log};
+    // When set, gives the server access instead of the fake above.
+    std::function<std::unique_ptr<ServerAccess>()> makeServerAccess;
     TempDir folder;
     std::filesystem::path programFolder = folder.path();
     std::vector<unsigned char> updaterBytes{'#', '!', 'u', 'p', 'd'};
