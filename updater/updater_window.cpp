@@ -63,14 +63,19 @@ QPushButton#按钮4:pressed { background: #1f68c8; }
 
 void MessageBoxDialogs::showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, QStringLiteral("信息："), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("信息："), text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
 }
 
 bool MessageBoxDialogs::askRetry(QWidget* parent, const QString& text)
 {
-    return QMessageBox::warning(parent, QStringLiteral("信息："), text, QMessageBox::Retry | QMessageBox::Cancel,
-                                QMessageBox::Retry)
-        == QMessageBox::Retry;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("信息："), text, QMessageBox::Retry | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Retry)->setText(QStringLiteral("重试"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.setDefaultButton(QMessageBox::Retry);
+    return box.exec() == QMessageBox::Retry;
 }
 
 UpdaterWindow::UpdaterWindow(UpdaterSetup setup, UpdaterDialogs& dialogs, QWidget* parent)
@@ -138,6 +143,7 @@ void UpdaterWindow::buildControls()
     m_limitEdit->setGeometry(88, 125, 88, 20);
     m_limitEdit->setValidator(new QIntValidator(0, 2'000'000, m_limitEdit));
     m_limitEdit->setPlaceholderText(QStringLiteral("0"));
+    m_limitEdit->setFocusPolicy(Qt::ClickFocus);
     label("透明标签2", QRect(177, 125, 122, 20), "kb/s (为0不做限制)")->setIndent(4);
     m_limitButton = button("按钮3", QRect(301, 125, 48, 20), "确定");
     m_bottomBar = label("标签2", kBottomBar, "");
