@@ -371,8 +371,11 @@ private:
         return true;
     }
 
-    // Waits until `bytes` more fit under the speed limit. False when stopped.
-    bool pace(Attempt& a, std::int64_t limit, std::int64_t bytes)
+    enum class Pace { Write, Stop, Reslice };
+
+    // Waits until `bytes` more fit under the speed limit. A limit changed
+    // meanwhile asks for a new slice, since the old one may be far too big.
+    Pace pace(Attempt& a, std::int64_t limit, std::int64_t bytes)
     {
         const auto now = Clock::now();
         if (limit != a.paceLimit) {
@@ -381,23 +384,23 @@ private:
             a.paceBytes = 0;
         }
         if (limit <= 0) {
-            return !m_stopRequested;
+            return m_stopRequested ? Pace::Stop : Pace::Write;
         }
         const auto due = a.paceStart
             + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
                 static_cast<double>(a.paceBytes + bytes) / static_cast<double>(limit)));
         for (auto t = now; t < due; t = Clock::now()) {
             if (m_stopRequested) {
-                return false;
+                return Pace::Stop;
             }
             if (m_limit.load() != limit) {
-                return pace(a, m_limit.load(), bytes);
+                return Pace::Reslice;
             }
             std::this_thread::sleep_for(std::min<Clock::duration>(kSleepSlice, due - t));
             a.lastByte = Clock::now();
         }
         a.paceBytes += bytes;
-        return !m_stopRequested;
+        return m_stopRequested ? Pace::Stop : Pace::Write;
     }
 
     static size_t onData(char* data, size_t size, size_t count, void* context)
@@ -417,8 +420,12 @@ private:
             if (limit > 0) {
                 piece = std::min(piece, static_cast<size_t>(std::max<std::int64_t>(1, limit / 20)));
             }
-            if (!w.pace(a, limit, static_cast<std::int64_t>(piece))) {
+            const Pace pace = w.pace(a, limit, static_cast<std::int64_t>(piece));
+            if (pace == Pace::Stop) {
                 return done;
+            }
+            if (pace == Pace::Reslice) {
+                continue;
             }
             a.out.write(data + done, static_cast<std::streamsize>(piece));
             if (!a.out) {

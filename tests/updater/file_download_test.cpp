@@ -136,12 +136,20 @@ TEST_F(FileDownloadTest, ChangedLimitTakesEffectDuringTheTransfer)
     const std::string content = testing::patternBytes(600'000);
     FileServer server(content);
     FileDownload download(server.url(), m_target, quickOptions(600'000));
-    download.setSpeedLimit(20'000);
+    download.setSpeedLimit(400'000);
     ASSERT_TRUE(download.start());
-    std::this_thread::sleep_for(500ms);
-    EXPECT_LT(download.bytesReceived(), 100'000);
+    ASSERT_TRUE(waitForBytes(download, 50'000));
 
-    // At 20,000 bytes per second the rest would take half a minute.
+    // Slower: bytes keep coming, at the new pace.
+    download.setSpeedLimit(10'000);
+    std::this_thread::sleep_for(200ms);
+    const std::int64_t before = download.bytesReceived();
+    std::this_thread::sleep_for(1s);
+    const std::int64_t during = download.bytesReceived() - before;
+    EXPECT_GT(during, 2'000);
+    EXPECT_LE(during, 12'000);
+
+    // No limit: at 10,000 bytes per second the rest would take a minute.
     download.setSpeedLimit(0);
     ASSERT_TRUE(waitWhileRunning(download, 5s));
     ASSERT_EQ(download.state(), DownloadState::Succeeded) << download.errorText();
