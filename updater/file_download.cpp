@@ -91,7 +91,6 @@ public:
         }
     }
 
-    const std::string& targetPath() const { return m_targetPath; }
     void setError(std::string text)
     {
         std::lock_guard lock(m_errorMutex);
