@@ -7,7 +7,7 @@ std::string builtInServerUrl()
     return VELMORA_PRIMARY_SERVER_URL;
 }
 
-std::string fallbackServerUrl()
+std::string loopbackServerUrl()
 {
     return "http://127.0.0.1:19200/";
 }

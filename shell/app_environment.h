@@ -45,6 +45,6 @@ struct AppEnvironment {
 // The primary server address this build was made with.
 std::string builtInServerUrl();
 // The loopback server address, where velmora-server listens by default.
-std::string fallbackServerUrl();
+std::string loopbackServerUrl();
 
 }  // namespace velmora
