@@ -145,7 +145,10 @@ int main(int argc, char** argv)
         for (int k = 0; k < 10; ++k) {
             char number[4];
             std::snprintf(number, sizeof number, "%02d", cars[k]);
-            draw.numbers += (k > 0 ? "," : "") + std::string(number);
+            if (k > 0) {
+                draw.numbers += ',';
+            }
+            draw.numbers += number;
         }
         draw.seedBase = static_cast<std::int32_t>(generator() % 2147483647u) + 1;
         out << drawCsvRecord(draw) << "\n";

@@ -44,7 +44,10 @@ inline std::vector<DrawRecord> makeHistory(int count, std::int64_t firstPeriod, 
             if (!numbers.empty()) {
                 numbers += ',';
             }
-            numbers += (car < 10 ? "0" : "") + std::to_string(car);
+            if (car < 10) {
+                numbers += '0';
+            }
+            numbers += std::to_string(car);
         }
         const auto seedBase = static_cast<std::int32_t>(generator() % 2000000000u) + 1;
         history.insert(history.begin(),

@@ -53,7 +53,7 @@ TEST(PlanRender, NameFormSetsTheCurrentPredictionApart)
 TEST(PlanRender, PlanWithoutLinesIsEmptyInBothForms)
 {
     Plan plan;
-    plan.name = "x";
+    plan.name = "冠军单双";
     EXPECT_EQ(renderPlan(plan), "");
     plan.lineForm = 2;
     EXPECT_EQ(renderPlan(plan), "");
