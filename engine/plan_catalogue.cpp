@@ -60,12 +60,12 @@ public:
         pcre2_pattern_info(m_code.get(), PCRE2_INFO_CAPTURECOUNT, &groupCount);
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(m_matchData.get());
         std::vector<std::string> groups;
-        for (std::uint32_t g = 1; g <= groupCount; ++g) {
-            const PCRE2_SIZE start = g < static_cast<std::uint32_t>(rc) ? ovector[2 * g] : PCRE2_UNSET;
+        for (std::size_t g = 1; g <= groupCount; ++g) {
+            const PCRE2_SIZE start = g < static_cast<std::size_t>(rc) ? ovector[2 * g] : PCRE2_UNSET;
             if (start == PCRE2_UNSET) {
                 groups.emplace_back();
             } else {
-                groups.push_back(text.substr(start, ovector[2 * g + 1] - start));
+                groups.push_back(text.substr(start, ovector[(2 * g) + 1] - start));
             }
         }
         return groups;

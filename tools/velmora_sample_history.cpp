@@ -95,7 +95,10 @@ int main(int argc, char** argv)
             return 0;
         }
         if (i + 1 >= argc) {
-            return fail(arg.starts_with("--") ? arg + " needs a value" : "unexpected argument \"" + arg + "\"");
+            if (arg.starts_with("--")) {
+                return fail(arg + " needs a value");
+            }
+            return fail("unexpected argument \"" + arg + "\"");
         }
         const std::string value = argv[++i];
         bool ok = true;

@@ -65,7 +65,7 @@ protected:
 
     std::string writeFile(const std::string& name, const std::string& content)
     {
-        const auto path = (m_dir / name).string();
+        auto path = (m_dir / name).string();
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }

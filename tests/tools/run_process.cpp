@@ -44,6 +44,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     std::vector<std::string> argvText = {program};
     argvText.insert(argvText.end(), args.begin(), args.end());
     std::vector<char*> argv;
+    argv.reserve(argvText.size() + 1);
     for (auto& arg : argvText) {
         argv.push_back(arg.data());
     }
