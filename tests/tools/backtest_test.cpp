@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -57,7 +59,8 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::temp_directory_path() / ("velmora-backtest-" + std::string(info->name()));
+        m_dir = std::filesystem::temp_directory_path()
+            / ("velmora-backtest-" + std::to_string(::getpid()) + "-" + std::string(info->name()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
     }
