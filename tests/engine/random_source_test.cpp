@@ -5,7 +5,7 @@
 namespace velmora {
 namespace {
 
-TEST(RandomSource, FollowsTheSpecifiedSequence)
+TEST(RandomSource, FollowsTheFixedSequence)
 {
     RandomSource random;
     random.seed(1);
