@@ -1,6 +1,7 @@
 #include "shell/ui/plan_edit.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -47,6 +48,7 @@ void PlanEdit::moveCaretToEnd()
 {
     moveCursor(QTextCursor::End);
     ensureCursorVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 void PlanEdit::keyPressEvent(QKeyEvent* event)
@@ -67,7 +69,17 @@ void PlanEdit::showEvent(QShowEvent* event)
 {
     QPlainTextEdit::showEvent(event);
     // Text set while hidden was laid out without the final viewport.
-    ensureCursorVisible();
+    if (textCursor().atEnd())
+        moveCaretToEnd();
+    else
+        ensureCursorVisible();
+}
+
+// A read-only box that lets the mouse select still takes input-method
+// text, so it is dropped here.
+void PlanEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    event->accept();
 }
 
 void PlanEdit::contextMenuEvent(QContextMenuEvent* event)
