@@ -114,7 +114,7 @@ void paintScoreboard(QPainter& p)
 
     // lane lines behind the badges
     p.setPen(QPen(QColor(255, 255, 255, 22), 1, Qt::DashLine));
-    for (int y : {112, 154})
+    for (int y : {112})
         p.drawLine(QPointF(board.left() + 8, y + 0.5), QPointF(board.right() - 8, y + 0.5));
     static const std::array<const char*, 10> kPlaces{"冠军", "亚军", "第三", "第四", "第五",
                                                      "第六", "第七", "第八", "第九", "第十"};

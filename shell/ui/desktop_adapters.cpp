@@ -20,6 +20,13 @@ QString boxText(const std::string& text)
     return result;
 }
 
+void setButtonText(QMessageBox& box, QMessageBox::StandardButton which, const char* text)
+{
+    QAbstractButton* button = box.button(which);
+    button->setText(QString::fromUtf8(text));
+    button->setIcon(QIcon());
+}
+
 QUrl webUrl(const std::string& url)
 {
     const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);
@@ -39,7 +46,7 @@ void MessageBoxDialogs::showMessage(const std::string& text)
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(kCaption), boxText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowIcon(artwork::applicationIcon());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    setButtonText(box, QMessageBox::Ok, "确定");
     box.exec();
 }
 
@@ -48,8 +55,8 @@ bool MessageBoxDialogs::confirm(const std::string& text)
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kCaption), boxText(text),
                     QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
     box.setWindowIcon(artwork::applicationIcon());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    setButtonText(box, QMessageBox::Ok, "确定");
+    setButtonText(box, QMessageBox::Cancel, "取消");
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

@@ -1,10 +1,14 @@
 #include "shell/ui/main_window.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 #include "shell/main_window_events.h"
 #include "shell/ui/artwork.h"
@@ -64,6 +68,13 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
 
     m_copyTip = new BalloonTip(this);
     m_copyTip->setObjectName(QStringLiteral("气球提示框1"));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(available.center());
+        move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
+    }
 }
 
 MainWindow::~MainWindow() = default;
