@@ -112,10 +112,9 @@ void paintScoreboard(QPainter& p)
     p.setBrush(g);
     p.drawRoundedRect(board, 6, 6);
 
-    // lane lines behind the badges
+    // a lane line between the period and the badges
     p.setPen(QPen(QColor(255, 255, 255, 22), 1, Qt::DashLine));
-    for (int y : {112})
-        p.drawLine(QPointF(board.left() + 8, y + 0.5), QPointF(board.right() - 8, y + 0.5));
+    p.drawLine(QPointF(board.left() + 8, 112.5), QPointF(board.right() - 8, 112.5));
     static const std::array<const char*, 10> kPlaces{"冠军", "亚军", "第三", "第四", "第五",
                                                      "第六", "第七", "第八", "第九", "第十"};
     p.setFont(uiFont(FontFace::YaHei, 10));

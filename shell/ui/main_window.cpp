@@ -64,7 +64,8 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     m_web = new WebPane(this);
     m_web->setObjectName(QStringLiteral("超文本浏览框1"));
     m_web->setGeometry(layout::kWebPane);
-    m_web->guard().setReporter([this](const std::string& url) { return m_events ? m_events->onWebNavigation(url) : true; });
+    m_web->guard().setReporter(
+        [this](const std::string& url) { return m_events ? m_events->onWebNavigation(url) : true; });
 
     m_copyTip = new BalloonTip(this);
     m_copyTip->setObjectName(QStringLiteral("气球提示框1"));
