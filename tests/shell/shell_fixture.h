@@ -54,7 +54,11 @@ protected:
             }
             return std::make_unique<ForwardingServerAccess>(server);
         };
-        result.makePlanService = [this](MessageSink&, SystemClock&, const std::vector<DrawRecord>&) {
+        result.makePlanService = [this](MessageSink& messages, SystemClock& systemClock,
+                                        const std::vector<DrawRecord>& history) -> std::unique_ptr<PlanService> {
+            if (makePlanService) {
+                return makePlanService(messages, systemClock, history);
+            }
             return std::make_unique<ForwardingPlanService>(plans);
         };
         return result;
@@ -90,8 +94,11 @@ protected:
     Frontend frontend{view, splash, dialogs, clipboard, urlOpener, launcher, clock};
     FakeServerAccess server{&log};
     RecordingPlanService plans{&log};
-    // When set, gives the server access instead of the fake above.
+    // When set, give the server access and the plan side instead of the
+    // fakes above.
     std::function<std::unique_ptr<ServerAccess>()> makeServerAccess;
+    std::function<std::unique_ptr<PlanService>(MessageSink&, SystemClock&, const std::vector<DrawRecord>&)>
+        makePlanService;
     TempDir folder;
     std::filesystem::path programFolder = folder.path();
     std::vector<unsigned char> updaterBytes{'#', '!', 'u', 'p', 'd'};
