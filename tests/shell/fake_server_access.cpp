@@ -15,7 +15,10 @@ DrawRecord makeDraw(long long period, const std::string& drawTime)
     for (int i = 0; i < 10; ++i) {
         char car[4];
         std::snprintf(car, sizeof car, "%02d", int((period + i * 3) % 10) + 1);
-        numbers += (i == 0 ? "" : ",") + std::string(car);
+        if (i > 0) {
+            numbers += ',';
+        }
+        numbers += car;
     }
     draw.numbers = numbers;
     draw.seedBase = int(period % 100000) + 1;
