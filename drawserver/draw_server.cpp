@@ -114,6 +114,9 @@ bool DrawServer::start(std::string& error)
     http.threads = m_options.threads;
     http.requestTimeout = m_options.requestTimeout;
     m_http = std::make_unique<HttpServer>(http, *m_handler, *m_publisher, update, m_log);
+    if (m_stopOnSignals) {
+        m_http->stopOnSignals();
+    }
     if (!m_http->start(error)) {
         return false;
     }
@@ -146,9 +149,7 @@ const SnapshotSource& DrawServer::draws() const
 
 void DrawServer::stopOnSignals()
 {
-    if (m_http) {
-        m_http->stopOnSignals();
-    }
+    m_stopOnSignals = true;
 }
 
 void DrawServer::runSchedule()

@@ -37,6 +37,8 @@ public:
     std::string endpointUrl() const;
     const SnapshotSource& draws() const;
 
+    // SIGINT and SIGTERM stop the server; call before start() so that no
+    // signal falls between listening and handling it.
     void stopOnSignals();
     // Stops serving and publishing; the store is closed. Safe to call twice.
     void stop();
@@ -60,6 +62,7 @@ private:
     std::mutex m_scheduleMutex;
     std::condition_variable m_scheduleWake;
     bool m_stopping = false;
+    bool m_stopOnSignals = false;
 };
 
 }  // namespace velmora::drawserver

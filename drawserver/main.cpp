@@ -24,12 +24,12 @@ int main(int argc, char** argv)
     SystemServerClock clock;
     StderrLog log;
     DrawServer server(parsed.options, clock, log);
+    server.stopOnSignals();
     std::string error;
     if (!server.start(error)) {
         log.write(error);
         return 1;
     }
-    server.stopOnSignals();
     server.wait();
     log.write("stopped");
     return 0;
