@@ -6,6 +6,12 @@ if(VELMORA_WERROR)
   target_compile_options(velmora_warnings INTERFACE -Werror)
 endif()
 
+if(VELMORA_FUZZ)
+  # Coverage for libFuzzer in every library; the fuzz targets add the driver.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(VELMORA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
