@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package Velmora needs to build, test and run.
 # Safe to run again: apt-get skips what is already there.
+# --dev adds the tools for fuzzing and load runs.
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,17 @@ packages=(
   # loopback tools used by the end-to-end tests
   curl procps
 )
+
+dev_packages=(
+  # libFuzzer targets
+  clang libclang-rt-14-dev
+  # the server load run: nginx as the yardstick, wrk as the load
+  nginx wrk
+)
+
+if [ "${1:-}" = "--dev" ]; then
+  packages+=("${dev_packages[@]}")
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "install-deps.sh: run as root (apt-get needs it)" >&2
