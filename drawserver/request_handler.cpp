@@ -33,7 +33,8 @@ std::string writeJson(const Json::Value& value)
 
 std::optional<Json::Value> readJsonObject(std::string_view text)
 {
-    static const std::unique_ptr<Json::CharReader> reader = [] {
+    // A reader keeps state while it parses: one per thread.
+    static thread_local const std::unique_ptr<Json::CharReader> reader = [] {
         Json::CharReaderBuilder b;
         Json::CharReaderBuilder::strictMode(&b.settings_);
         b["stackLimit"] = 64;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <regex>
 
@@ -397,6 +398,28 @@ TEST_F(DrawServerTest, KeepsTheConnectionAlive)
         callHeaders(ticket.ticket));
     EXPECT_EQ(parseJson(second.body)["errcode"].asString(), "0");
     EXPECT_EQ(second.newConnections, 0);
+}
+
+TEST_F(DrawServerTest, ServesManyClientsAtOnce)
+{
+    std::atomic<int> good{0};
+    std::vector<std::thread> clients;
+    for (int c = 0; c < 8; ++c) {
+        clients.emplace_back([&, c] {
+            ProtocolClient client(url());
+            for (int i = 0; i < 40; ++i) {
+                const int rand = c * 100 + i;
+                const Json::Value reply = client.call(i % 2 ? "newestdraw" : "select_draw",
+                                                      i % 2 ? std::vector<std::string>{} : std::vector<std::string>{"", "20"},
+                                                      rand);
+                good += reply["errcode"].asString() == "0" ? 1 : 0;
+            }
+        });
+    }
+    for (auto& t : clients) {
+        t.join();
+    }
+    EXPECT_EQ(good.load(), 8 * 40);
 }
 
 TEST_F(DrawServerTest, PublishesEachDrawAtItsInstant)
