@@ -85,10 +85,15 @@ struct HttpServer::Impl {
     std::shared_ptr<const UpdateFile> update;
     LogSink& log;
 
-    net::io_context ioc;
-    tcp::acceptor acceptor{ioc};
-    net::steady_timer acceptRetry{ioc};
+    // One event loop per thread: a connection lives on one loop, so its
+    // handlers never run at the same time and need no strand.
+    std::vector<std::unique_ptr<net::io_context>> loops;
+    std::vector<net::executor_work_guard<net::io_context::executor_type>> guards;
+    std::unique_ptr<tcp::acceptor> acceptor;
+    std::unique_ptr<net::steady_timer> acceptRetry;
     std::unique_ptr<net::signal_set> signals;
+    bool handleSignals = false;
+    std::size_t nextLoop = 0;
     unsigned short boundPort = 0;
     std::vector<std::thread> threads;
     std::mutex joinMutex;
@@ -104,55 +109,134 @@ struct HttpServer::Impl {
     }
 
     void accept();
+    void stopLoops()
+    {
+        for (auto& loop : loops) {
+            loop->stop();
+        }
+    }
 };
 
 namespace {
 
+using SteadyClock = std::chrono::steady_clock;
+
+// The latest-period reply, serialised once per snapshot on each thread: it is
+// by far the most frequent request.
+std::shared_ptr<const std::string> latestPeriodResponse(const std::shared_ptr<const DrawSnapshot>& snapshot)
+{
+    static thread_local std::shared_ptr<const DrawSnapshot> cachedFor;
+    static thread_local std::shared_ptr<const std::string> cached;
+    if (cachedFor != snapshot) {
+        cached = std::make_shared<const std::string>(
+            "HTTP/1.1 200 OK\r\nServer: " + std::string(kServerName)
+            + "\r\nContent-Type: text/plain; charset=utf-8\r\nCache-Control: no-cache\r\nContent-Length: "
+            + std::to_string(snapshot->latestPeriod.size()) + "\r\n\r\n" + snapshot->latestPeriod);
+        cachedFor = snapshot;
+    }
+    return cached;
+}
+
 class Session : public std::enable_shared_from_this<Session> {
 public:
     Session(tcp::socket&& socket, HttpServer::Impl& server)
-        : m_stream(std::move(socket))
+        : m_socket(std::move(socket))
+        , m_watchdog(m_socket.get_executor())
         , m_server(server)
     {
         beast::error_code ec;
-        const auto remote = m_stream.socket().remote_endpoint(ec);
+        const auto remote = m_socket.remote_endpoint(ec);
         m_peer = ec ? std::string("?") : remote.address().to_string() + ":" + std::to_string(remote.port());
-        m_stream.socket().set_option(tcp::no_delay(true), ec);
+        m_socket.set_option(tcp::no_delay(true), ec);
     }
 
     void run()
     {
-        net::dispatch(m_stream.get_executor(), beast::bind_front_handler(&Session::readRequest, shared_from_this()));
+        net::dispatch(m_socket.get_executor(), [self = shared_from_this()] {
+            self->readRequest();
+            self->armWatchdog(self->m_server.settings.requestTimeout);
+        });
     }
 
 private:
+    enum class Phase { Reading, Writing, Lingering, Closed };
+
     void log(const std::string& line) { m_server.log.write(m_peer + " " + line); }
+
+    std::chrono::milliseconds limitOf(Phase phase) const
+    {
+        switch (phase) {
+        case Phase::Reading:
+            return m_server.settings.requestTimeout;
+        case Phase::Writing:
+            return kWriteTimeout;
+        default:
+            return kLingerTimeout;
+        }
+    }
+
+    void enter(Phase phase)
+    {
+        m_phase = phase;
+        m_since = SteadyClock::now();
+    }
+
+    // One timer per connection, re-armed only when it fires: it checks how
+    // long the current read or write has been waiting.
+    void armWatchdog(SteadyClock::duration after)
+    {
+        m_watchdog.expires_after(after);
+        m_watchdog.async_wait([self = shared_from_this()](beast::error_code ec) { self->onWatchdog(ec); });
+    }
+
+    void onWatchdog(beast::error_code ec)
+    {
+        if (ec || m_phase == Phase::Closed) {
+            return;
+        }
+        const auto limit = limitOf(m_phase);
+        const auto waited = SteadyClock::now() - m_since;
+        if (waited < limit) {
+            return armWatchdog(limit - waited);
+        }
+        if (m_phase == Phase::Reading && m_parser && (m_parser->got_some() || m_buffer.size() > 0)) {
+            log("sent no complete request within " + std::to_string(limit.count()) + " ms; connection closed");
+        } else if (m_phase == Phase::Writing) {
+            log("took no reply within " + std::to_string(std::chrono::milliseconds(limit).count())
+                + " ms; connection closed");
+        }
+        close();
+    }
+
+    void close()
+    {
+        m_phase = Phase::Closed;
+        beast::error_code ec;
+        m_socket.close(ec);
+        m_watchdog.cancel();
+    }
 
     void readRequest()
     {
+        enter(Phase::Reading);
         m_parser.emplace();
         m_parser->body_limit(protocol::kMaxBodyBytes);
         m_parser->header_limit(kHeaderLimit);
-        m_stream.expires_after(m_server.settings.requestTimeout);
-        http::async_read(m_stream, m_buffer, *m_parser,
+        http::async_read(m_socket, m_buffer, *m_parser,
                          beast::bind_front_handler(&Session::onRead, shared_from_this()));
     }
 
     void onRead(beast::error_code ec, std::size_t)
     {
-        if (ec == http::error::end_of_stream) {
-            return shutdown();
+        if (m_phase == Phase::Closed) {
+            return;  // the watchdog closed it
         }
-        if (ec == beast::error::timeout) {
-            if (m_parser->got_some() || m_buffer.size() > 0) {
-                log("sent no complete request within "
-                    + std::to_string(m_server.settings.requestTimeout.count()) + " ms; connection closed");
-            }
-            return;
+        if (ec == http::error::end_of_stream) {
+            return lingerClose();
         }
         if (ec == http::error::partial_message) {
             log("closed the connection in the middle of a request");
-            return shutdown();
+            return close();
         }
         if (ec == http::error::body_limit) {
             PostReply reply = RequestHandler::tooLarge();
@@ -163,9 +247,6 @@ private:
             log("request header larger than " + std::to_string(kHeaderLimit) + " bytes; connection closed");
             return sendText(431, "text/plain; charset=utf-8", "请求头过长\n", false, false);
         }
-        if (ec == net::error::operation_aborted) {
-            return;
-        }
         if (ec) {
             if (isHttpParseError(ec)) {
                 log("malformed HTTP request (" + ec.message() + "); connection closed");
@@ -174,7 +255,7 @@ private:
             if (m_parser->got_some()) {
                 log("connection lost in the middle of a request: " + ec.message());
             }
-            return;
+            return close();
         }
         handleRequest(m_parser->release());
     }
@@ -182,22 +263,22 @@ private:
     void handleRequest(http::request<http::string_body> request)
     {
         const bool keepAlive = request.keep_alive();
-        const std::string_view target(request.target().data(), request.target().size());
+        const std::string_view target = ssv(request.target());
         const std::string_view path = target.substr(0, target.find('?'));
         const auto method = request.method();
         const bool head = method == http::verb::head;
 
+        if (method == http::verb::get && path == kLatestPeriodPath && keepAlive && request.version() == 11) {
+            return sendBytes(latestPeriodResponse(m_server.draws.snapshot()));
+        }
         if (method == http::verb::post) {
             if (path != kCallPath && path != "/appinit.php") {
                 log("POST " + printable(path) + ": not found");
                 return sendText(404, "text/plain; charset=utf-8", "未找到\n", keepAlive, false);
             }
-            const auto host = request[http::field::host];
-            const auto cookie = request[http::field::cookie];
             PostReply reply = m_server.handler.handlePost(
-                request.body(), ssv(cookie),
-                baseUrlFor(ssv(host), m_server.settings.address,
-                           m_server.boundPort));
+                request.body(), ssv(request[http::field::cookie]),
+                baseUrlFor(ssv(request[http::field::host]), m_server.settings.address, m_server.boundPort));
             if (!reply.problem.empty()) {
                 log("POST " + std::string(path) + ": " + reply.problem);
             }
@@ -205,8 +286,7 @@ private:
                             false);
         }
         if (method != http::verb::get && !head) {
-            log(printable(ssv(request.method_string()), 20)
-                + " " + printable(path) + ": method not allowed");
+            log(printable(ssv(request.method_string()), 20) + " " + printable(path) + ": method not allowed");
             return sendText(405, "text/plain; charset=utf-8", "不支持的请求方法\n", keepAlive, false,
                             "GET, HEAD, POST");
         }
@@ -242,16 +322,15 @@ private:
         const std::uint64_t size = file->bytes.size();
         ByteRange range{0, size == 0 ? 0 : size - 1};
         RangeAnswer answer = RangeAnswer::Whole;
-        const auto rangeHeader = request[http::field::range];
+        const std::string_view rangeHeader = ssv(request[http::field::range]);
         if (!rangeHeader.empty()) {
-            const auto ifRange = request[http::field::if_range];
-            const std::string_view validator(ifRange.data(), ifRange.size());
+            const std::string_view validator = ssv(request[http::field::if_range]);
             if (validator.empty() || validator == file->etag || validator == file->lastModified) {
-                answer = readRange(ssv(rangeHeader), size, range);
+                answer = readRange(rangeHeader, size, range);
             }
         }
         if (answer == RangeAnswer::Unsatisfiable) {
-            log("GET " + file->urlPath + ": unsatisfiable range " + printable(ssv(rangeHeader), 40));
+            log("GET " + file->urlPath + ": unsatisfiable range " + printable(rangeHeader, 40));
             http::response<http::string_body> res{http::status::range_not_satisfiable, request.version()};
             res.set(http::field::server, bsv(kServerName));
             res.set(http::field::content_range, "bytes */" + std::to_string(size));
@@ -268,17 +347,18 @@ private:
                                                          request.version()};
         res.set(http::field::server, bsv(kServerName));
         res.set(http::field::content_type, "application/octet-stream");
-        res.set(http::field::content_disposition, "attachment; filename=\"" + file->urlPath.substr(kUpdatePathPrefix.size()) + "\"");
+        res.set(http::field::content_disposition,
+                "attachment; filename=\"" + file->urlPath.substr(kUpdatePathPrefix.size()) + "\"");
         res.set(http::field::accept_ranges, "bytes");
         res.set(http::field::etag, file->etag);
         res.set(http::field::last_modified, file->lastModified);
         if (partial) {
-            res.set(http::field::content_range, "bytes " + std::to_string(range.first) + "-" + std::to_string(range.last)
-                        + "/" + std::to_string(size));
+            res.set(http::field::content_range, "bytes " + std::to_string(range.first) + "-"
+                                                    + std::to_string(range.last) + "/" + std::to_string(size));
         }
         res.keep_alive(request.keep_alive());
         if (!head && length > 0) {
-            res.body() = boost::beast::span<const char>(file->bytes.data() + range.first, std::size_t(length));
+            res.body() = beast::span<const char>(file->bytes.data() + range.first, std::size_t(length));
         }
         res.content_length(length);
         m_update = file;  // keeps the bytes alive while they are written
@@ -307,65 +387,70 @@ private:
     template <class Body>
     void send(http::response<Body>&& response)
     {
+        enter(Phase::Writing);
         auto res = std::make_shared<http::response<Body>>(std::move(response));
-        m_stream.expires_after(kWriteTimeout);
-        http::async_write(m_stream, *res,
-                          [self = shared_from_this(), res](beast::error_code ec, std::size_t) {
-                              self->onWrite(ec, !res->keep_alive());
-                          });
+        http::async_write(m_socket, *res, [self = shared_from_this(), res](beast::error_code ec, std::size_t) {
+            self->onWrite(ec, !res->keep_alive());
+        });
     }
 
-    void onWrite(beast::error_code ec, bool close)
+    void sendBytes(std::shared_ptr<const std::string> bytes)
+    {
+        enter(Phase::Writing);
+        net::async_write(m_socket, net::buffer(*bytes),
+                         [self = shared_from_this(), bytes](beast::error_code ec, std::size_t) {
+                             self->onWrite(ec, false);
+                         });
+    }
+
+    void onWrite(beast::error_code ec, bool closeAfter)
     {
         m_update.reset();
-        if (ec) {
-            if (ec != net::error::operation_aborted) {
-                log("connection lost while the reply was sent: " + ec.message());
-            }
+        if (m_phase == Phase::Closed) {
             return;
         }
-        if (close) {
+        if (ec) {
+            log("connection lost while the reply was sent: " + ec.message());
+            return close();
+        }
+        if (closeAfter) {
             return lingerClose();
         }
         readRequest();
-    }
-
-    void shutdown()
-    {
-        beast::error_code ec;
-        m_stream.socket().shutdown(tcp::socket::shutdown_send, ec);
     }
 
     // Closes after the reply without resetting it away: whatever the client
     // still sends is read and dropped for a short while.
     void lingerClose()
     {
-        shutdown();
-        m_stream.expires_after(kLingerTimeout);
-        m_stream.async_read_some(net::buffer(m_discard),
-                                 [self = shared_from_this()](beast::error_code ec, std::size_t) {
-                                     if (!ec) {
-                                         self->lingerMore();
-                                     }
-                                 });
+        enter(Phase::Lingering);
+        beast::error_code ec;
+        m_socket.shutdown(tcp::socket::shutdown_send, ec);
+        lingerMore();
     }
 
     void lingerMore()
     {
-        m_stream.async_read_some(net::buffer(m_discard),
-                                 [self = shared_from_this()](beast::error_code ec, std::size_t) {
-                                     if (!ec) {
-                                         self->lingerMore();
-                                     }
-                                 });
+        m_socket.async_read_some(net::buffer(m_discard), [self = shared_from_this()](beast::error_code ec, std::size_t) {
+            if (self->m_phase == Phase::Closed) {
+                return;
+            }
+            if (ec) {
+                return self->close();
+            }
+            self->lingerMore();
+        });
     }
 
-    beast::tcp_stream m_stream;
+    tcp::socket m_socket;
+    net::steady_timer m_watchdog;
     HttpServer::Impl& m_server;
     beast::flat_buffer m_buffer;
     std::optional<http::request_parser<http::string_body>> m_parser;
     std::shared_ptr<const UpdateFile> m_update;
     std::string m_peer;
+    Phase m_phase = Phase::Reading;
+    SteadyClock::time_point m_since = SteadyClock::now();
     std::array<char, 4096> m_discard{};
 };
 
@@ -373,15 +458,17 @@ private:
 
 void HttpServer::Impl::accept()
 {
-    acceptor.async_accept(net::make_strand(ioc), [this](beast::error_code ec, tcp::socket socket) {
-        if (ec == net::error::operation_aborted || !acceptor.is_open()) {
+    net::io_context& loop = *loops[nextLoop];
+    nextLoop = (nextLoop + 1) % loops.size();
+    acceptor->async_accept(loop, [this](beast::error_code ec, tcp::socket socket) {
+        if (ec == net::error::operation_aborted || !acceptor->is_open()) {
             return;
         }
         if (ec) {
             // Out of descriptors, most likely: wait a moment rather than spin.
             log.write("cannot accept a connection: " + ec.message());
-            acceptRetry.expires_after(std::chrono::milliseconds(100));
-            acceptRetry.async_wait([this](beast::error_code waitEc) {
+            acceptRetry->expires_after(std::chrono::milliseconds(100));
+            acceptRetry->async_wait([this](beast::error_code waitEc) {
                 if (!waitEc) {
                     accept();
                 }
@@ -407,6 +494,18 @@ HttpServer::~HttpServer()
 bool HttpServer::start(std::string& error)
 {
     Impl& impl = *m_impl;
+    int count = impl.settings.threads;
+    if (count <= 0) {
+        count = int(std::max(1u, std::thread::hardware_concurrency()));
+    }
+    for (int i = 0; i < count; ++i) {
+        impl.loops.push_back(std::make_unique<net::io_context>(1));
+        impl.guards.push_back(net::make_work_guard(*impl.loops.back()));
+    }
+    net::io_context& first = *impl.loops.front();
+    impl.acceptor = std::make_unique<tcp::acceptor>(first);
+    impl.acceptRetry = std::make_unique<net::steady_timer>(first);
+
     beast::error_code ec;
     const auto address = net::ip::make_address(impl.settings.address, ec);
     if (ec) {
@@ -414,30 +513,35 @@ bool HttpServer::start(std::string& error)
         return false;
     }
     const tcp::endpoint endpoint(address, impl.settings.port);
-    impl.acceptor.open(endpoint.protocol(), ec);
+    impl.acceptor->open(endpoint.protocol(), ec);
     if (!ec) {
-        impl.acceptor.set_option(net::socket_base::reuse_address(true), ec);
+        impl.acceptor->set_option(net::socket_base::reuse_address(true), ec);
     }
     if (!ec) {
-        impl.acceptor.bind(endpoint, ec);
+        impl.acceptor->bind(endpoint, ec);
     }
     if (!ec) {
-        impl.acceptor.listen(net::socket_base::max_listen_connections, ec);
+        impl.acceptor->listen(net::socket_base::max_listen_connections, ec);
     }
     if (ec) {
         error = "cannot listen on " + impl.settings.address + ":" + std::to_string(impl.settings.port) + ": "
             + ec.message();
         return false;
     }
-    impl.boundPort = impl.acceptor.local_endpoint().port();
-    impl.accept();
+    impl.boundPort = impl.acceptor->local_endpoint().port();
 
-    int count = impl.settings.threads;
-    if (count <= 0) {
-        count = int(std::max(1u, std::thread::hardware_concurrency()));
+    if (impl.handleSignals) {
+        impl.signals = std::make_unique<net::signal_set>(first, SIGINT, SIGTERM);
+        impl.signals->async_wait([&impl](beast::error_code waitEc, int signal) {
+            if (!waitEc) {
+                impl.log.write(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+                impl.stopLoops();
+            }
+        });
     }
-    for (int i = 0; i < count; ++i) {
-        impl.threads.emplace_back([&impl] { impl.ioc.run(); });
+    impl.accept();
+    for (auto& loop : impl.loops) {
+        impl.threads.emplace_back([&loop = *loop] { loop.run(); });
     }
     return true;
 }
@@ -449,19 +553,12 @@ unsigned short HttpServer::port() const
 
 void HttpServer::stopOnSignals()
 {
-    Impl& impl = *m_impl;
-    impl.signals = std::make_unique<net::signal_set>(impl.ioc, SIGINT, SIGTERM);
-    impl.signals->async_wait([&impl](beast::error_code ec, int signal) {
-        if (!ec) {
-            impl.log.write(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
-            impl.ioc.stop();
-        }
-    });
+    m_impl->handleSignals = true;
 }
 
 void HttpServer::stop()
 {
-    m_impl->ioc.stop();
+    m_impl->stopLoops();
     wait();
 }
 

@@ -20,7 +20,8 @@ struct HttpSettings {
     std::chrono::milliseconds requestTimeout{15000};
 };
 
-// The event-driven HTTP front: a few threads serve every connection.
+// The event-driven HTTP front: a few threads, each with its own event loop,
+// serve every connection.
 class HttpServer {
 public:
     HttpServer(HttpSettings settings, const RequestHandler& handler, const SnapshotSource& draws,
@@ -33,7 +34,7 @@ public:
     bool start(std::string& error);
     // The port it listens on (useful after binding port 0).
     unsigned short port() const;
-    // SIGINT and SIGTERM stop the server.
+    // SIGINT and SIGTERM stop the server; call before start().
     void stopOnSignals();
     // Stops serving and joins the threads; safe to call more than once.
     void stop();
