@@ -76,11 +76,12 @@ main{max-width:420px;margin:0 auto;padding:8px}
 h1{font-size:13px;font-weight:600;opacity:.85;letter-spacing:1px}
 .period{font-size:20px;font-weight:700;margin:2px 0 0}
 .time{font-size:12px;opacity:.75;margin-bottom:7px}
-.cars{display:flex;gap:2px;flex-wrap:nowrap}
+.cars{display:grid;grid-template-columns:repeat(10,1fr);gap:2px}
+.small{max-width:250px}
 .car{display:inline-flex;align-items:center;justify-content:center;border-radius:4px;font-weight:700;color:#fff;
   text-shadow:0 1px 1px rgba(0,0,0,.35);font-family:Arial,Helvetica,sans-serif}
-.big .car{width:21.5px;height:24px;font-size:12px}
-.small .car{width:19px;height:19px;font-size:10.5px;border-radius:3px}
+.big .car{aspect-ratio:1/1.12;font-size:clamp(12px,3.4vw,17px)}
+.small .car{aspect-ratio:1;font-size:10.5px;border-radius:3px}
 .c1{background:#f2c200;color:#2b2200;text-shadow:none}.c2{background:#1f6fe0}.c3{background:#4a4a4a}
 .c4{background:#f57c00}.c5{background:#00a9bf}.c6{background:#6a3fc1}
 .c7{background:#c9c9c9;color:#262626;text-shadow:none}.c8{background:#e53935}.c9{background:#8b1a1a}
