@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
 # Installs every Debian package Velmora needs to build, test and run.
 # Safe to run again: apt-get skips what is already there.
-# --dev adds the tools for fuzzing and load runs.
+#   --dev  also installs the developer tools CI does not need (clang and its
+#          runtime libraries for the libFuzzer targets, nginx and wrk for the
+#          server load run)
 set -euo pipefail
+
+dev=0
+for arg in "$@"; do
+  case "$arg" in
+    --dev) dev=1 ;;
+    *) echo "install-deps.sh: unknown option $arg (known: --dev)" >&2; exit 2 ;;
+  esac
+done
 
 packages=(
   # toolchain
@@ -21,15 +31,13 @@ packages=(
   curl procps
 )
 
-dev_packages=(
-  # libFuzzer targets
-  clang libclang-rt-14-dev
-  # the server load run: nginx as the yardstick, wrk as the load
-  nginx wrk
-)
-
-if [ "${1:-}" = "--dev" ]; then
-  packages+=("${dev_packages[@]}")
+if [ "$dev" -eq 1 ]; then
+  packages+=(
+    # libFuzzer targets (cmake --preset fuzz)
+    clang libclang-rt-14-dev
+    # the server load run (bench/server/load.sh): nginx as the yardstick, wrk as the load
+    nginx wrk
+  )
 fi
 
 if [ "$(id -u)" -ne 0 ]; then

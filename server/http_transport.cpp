@@ -1,0 +1,7 @@
+#include "server/http_transport.h"
+
+namespace velmora {
+
+HttpTransport::~HttpTransport() = default;
+
+}  // namespace velmora

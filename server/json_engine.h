@@ -1,0 +1,26 @@
+#pragma once
+
+// Internal to the JSON wrappers: the engine value behind a JsonValue.
+
+#include <json/json.h>
+
+#include <memory>
+#include <string>
+
+#include "server/json_value.h"
+
+namespace velmora {
+
+struct JsonValue::Engine {
+    ValueKind emptyKind = ValueKind::Null;
+    std::unique_ptr<Json::Value> value;
+};
+
+namespace json_engine {
+
+ValueKind kindOf(const Json::Value& value);
+std::string compactText(const Json::Value& value);
+std::string textOf(const Json::Value& value);
+
+}  // namespace json_engine
+}  // namespace velmora
