@@ -171,10 +171,4 @@ std::shared_ptr<const DrawSnapshot> DrawPublisher::snapshot() const
     return m_snapshot;
 }
 
-std::int64_t DrawPublisher::nextAt() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_snapshot ? m_snapshot->nextAt : 0;
-}
-
 }  // namespace velmora::drawserver

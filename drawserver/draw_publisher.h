@@ -39,9 +39,6 @@ public:
 
     std::shared_ptr<const DrawSnapshot> snapshot() const override;
 
-    // The instant of the coming draw.
-    std::int64_t nextAt() const;
-
 private:
     bool seedEmptyStore(std::string& error);
     void rebuildSnapshot();
