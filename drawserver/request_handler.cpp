@@ -109,13 +109,14 @@ std::variant<Json::Value, std::string> openRequest(std::string_view hex, std::st
     if (!request) {
         return std::string("the request is not a JSON object");
     }
-    if (!(*request)["funname"].isString()) {
+    const Json::Value& document = *request;
+    if (!document["funname"].isString()) {
         return std::string("the request has no function name");
     }
-    if (!readRand(*request)) {
+    if (!readRand(document)) {
         return std::string("the request has no rand of one to four digits");
     }
-    if (!(*request)["appid"].isString()) {
+    if (!document["appid"].isString()) {
         return std::string("the request has no appid");
     }
     return std::move(*request);
