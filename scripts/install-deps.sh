@@ -2,7 +2,8 @@
 # Installs every Debian package Velmora needs to build, test and run.
 # Safe to run again: apt-get skips what is already there.
 #   --dev  also installs the developer tools CI does not need (clang and its
-#          runtime libraries for the libFuzzer targets)
+#          runtime libraries for the libFuzzer targets, nginx and wrk for the
+#          server load run)
 set -euo pipefail
 
 dev=0
@@ -34,6 +35,8 @@ if [ "$dev" -eq 1 ]; then
   packages+=(
     # libFuzzer targets (cmake --preset fuzz)
     clang libclang-rt-14-dev
+    # the server load run (bench/server/load.sh): nginx as the yardstick, wrk as the load
+    nginx wrk
   )
 fi
 

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset ci
 cmake --build --preset ci
-ctest --preset ci
+ctest --preset ci --no-label-summary
