@@ -16,7 +16,7 @@ AppContext::AppContext(const Frontend& frontendSeams, AppEnvironment environment
     , drawClock(frontend.clock, *serverClient)
     // The plan service keeps a reference to the history declared below; it
     // reads it only once the start-up has filled it.
-    , planManager(environment.makePlanService(frontend.dialogs, frontend.clock, drawHistory))
+    , planManager(environment.makePlanService(frontend.dialogs, drawHistory))
     , splash(frontend.splash)
 {
 }

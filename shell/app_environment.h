@@ -14,7 +14,6 @@ namespace velmora {
 class MessageSink;
 class PlanService;
 class ServerAccess;
-class SystemClock;
 
 // Where the program runs and what it talks to. forThisProcess() gives the
 // real ones; tests give a temporary folder and fakes.
@@ -32,8 +31,7 @@ struct AppEnvironment {
     std::function<std::unique_ptr<ServerAccess>()> makeServerAccess;
     // history is the application's draw history, newest first; it is filled
     // after this call and read by the plan service from then on.
-    std::function<std::unique_ptr<PlanService>(MessageSink& messages, SystemClock& clock,
-                                               const std::vector<DrawRecord>& history)>
+    std::function<std::unique_ptr<PlanService>(MessageSink& messages, const std::vector<DrawRecord>& history)>
         makePlanService;
 
     // The running process: its program file and working directory, the

@@ -54,7 +54,7 @@ AppEnvironment AppEnvironment::forThisProcess()
         return std::make_unique<ClientServerAccess>(
             std::make_unique<ServerClient>(std::make_unique<ProbingTransport>(makeCurlTransport(), kProbeBudget)));
     };
-    environment.makePlanService = [](MessageSink& messages, SystemClock&, const std::vector<DrawRecord>& history) {
+    environment.makePlanService = [](MessageSink& messages, const std::vector<DrawRecord>& history) {
         return std::make_unique<BoardPlanService>(messages, history);
     };
     return environment;

@@ -11,7 +11,7 @@ class BoardStartupTest : public ShellFixture {
 protected:
     BoardStartupTest()
     {
-        makePlanService = [](MessageSink& messages, SystemClock&, const std::vector<DrawRecord>& history) {
+        makePlanService = [](MessageSink& messages, const std::vector<DrawRecord>& history) {
             return std::make_unique<BoardPlanService>(messages, history);
         };
     }

@@ -190,8 +190,6 @@ TEST(EndToEnd, ConsoleFollowsTheDrawsOfARealServer)
     const bool followed = velmora.readUntil(
         Clock::now() + 60s, [](const std::string& text) { return occurrences(text, "新开奖：") >= 2; });
     EXPECT_TRUE(followed) << velmora.text();
-    // Each new draw rewrote the plan text as well.
-    EXPECT_GE(occurrences(velmora.text(), "—— 计划 ——"), 3u) << velmora.text();
 
     EXPECT_EQ(velmora.stop(SIGTERM, 10s), 0);
     EXPECT_TRUE(server.stop(SIGTERM, 10s).has_value());

@@ -54,10 +54,10 @@ protected:
             }
             return std::make_unique<ForwardingServerAccess>(server);
         };
-        result.makePlanService = [this](MessageSink& messages, SystemClock& systemClock,
+        result.makePlanService = [this](MessageSink& messages,
                                         const std::vector<DrawRecord>& history) -> std::unique_ptr<PlanService> {
             if (makePlanService) {
-                return makePlanService(messages, systemClock, history);
+                return makePlanService(messages, history);
             }
             return std::make_unique<ForwardingPlanService>(plans);
         };
@@ -97,8 +97,7 @@ protected:
     // When set, give the server access and the plan side instead of the
     // fakes above.
     std::function<std::unique_ptr<ServerAccess>()> makeServerAccess;
-    std::function<std::unique_ptr<PlanService>(MessageSink&, SystemClock&, const std::vector<DrawRecord>&)>
-        makePlanService;
+    std::function<std::unique_ptr<PlanService>(MessageSink&, const std::vector<DrawRecord>&)> makePlanService;
     TempDir folder;
     std::filesystem::path programFolder = folder.path();
     std::vector<unsigned char> updaterBytes{'#', '!', 'u', 'p', 'd'};
