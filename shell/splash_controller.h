@@ -5,6 +5,13 @@
 namespace velmora {
 
 // The splash window shown while the program connects and loads.
+//
+// When the user asks to close the splash window (its close button, Alt+F4;
+// not close() below), the front-end ends the program at once with exit code
+// 0: the start-up does not resume and the main window is never shown. The
+// start-up runs inside Application::start() and lets window events run only
+// through MainView::processPendingEvents and show(), so that is where such a
+// request arrives.
 class SplashController {
 public:
     virtual ~SplashController() = default;
