@@ -20,7 +20,10 @@ AppIdentity AppIdentity::make(std::string softwareName, std::string exeBaseName,
 
 AppIdentity AppIdentity::thisBuild()
 {
-    return make("Velmora", "Velmora", 1112, "冠军单双", "1.15");
+    // The updater replaces the program file by this name, so it must be the
+    // name the build gives the program ("velmora" here, "Velmora.exe" where
+    // names ignore case).
+    return make("Velmora", VELMORA_PROGRAM_BASE_NAME, 1112, "冠军单双", "1.15");
 }
 
 }  // namespace velmora

@@ -20,7 +20,8 @@ struct AppIdentity {
     static AppIdentity make(std::string softwareName, std::string exeBaseName, std::int32_t softwareNumber,
                             std::string planName, std::string programVersion,
                             std::optional<std::string> boardPlanName = std::nullopt);
-    // "Velmora", number 1112, plan "冠军单双", version "1.15".
+    // "Velmora", number 1112, plan "冠军单双", version "1.15"; exeBaseName is
+    // the base name of the built program file.
     static AppIdentity thisBuild();
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include "shell/app_identity.h"
 #include "shell/app_settings.h"
 #include "shell/update_handoff.h"
 #include "shell_fixture.h"
@@ -84,7 +85,7 @@ TEST_F(UpdateTest, AcceptedUpdateWritesAndStartsTheUpdaterThenEnds)
     EXPECT_EQ(launcher.starts[0].program, pathText(updaterFile()));
     EXPECT_THAT(launcher.starts[0].arguments,
                 ElementsAre("Velmora", "1.15", "1.2", "http://127.0.0.1:19200/update?file=new version",
-                            "Velmora" + executableSuffix()));
+                            AppIdentity::thisBuild().exeBaseName + executableSuffix()));
     EXPECT_FALSE(view.shown);
     EXPECT_THAT(dialogs.messages, IsEmpty());
 }
