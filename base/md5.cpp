@@ -3,6 +3,8 @@
 #include <memory>
 #include <openssl/evp.h>
 
+#include "base/hex.h"
+
 namespace velmora {
 
 std::string md5Hex(std::string_view bytes)
@@ -15,14 +17,7 @@ std::string md5Hex(std::string_view bytes)
         || EVP_DigestFinal_ex(ctx.get(), digest, &length) != 1) {
         return {};
     }
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
-    text.reserve(length * 2);
-    for (unsigned int i = 0; i < length; ++i) {
-        text.push_back(digits[digest[i] >> 4]);
-        text.push_back(digits[digest[i] & 0x0F]);
-    }
-    return text;
+    return hexEncode(std::string_view(reinterpret_cast<const char*>(digest), length));
 }
 
 }  // namespace velmora

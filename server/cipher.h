@@ -4,22 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/hex.h"
+
 namespace velmora {
 
 // RC4 over data with a key; encryption and decryption are the same operation.
 // An empty key leaves the state unpermuted.
 std::string rc4(std::string_view data, std::string_view key);
-
-// Two uppercase hex digits per byte, high digit first.
-std::string hexEncode(std::string_view bytes);
-
-// Every pair of characters from the start is one byte (either letter case); a
-// single character left at the end is read alone. A character that is not a
-// hex digit ends the number of its pair, as a lenient reader would.
-std::string hexDecode(std::string_view text);
-
-// True when the text is an even number of hex digits (either case).
-bool isStrictHex(std::string_view text);
 
 // rand x multiplier / divisor, "%.13g".
 std::string replyKey(int rand);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/hex.h"
+
 namespace velmora {
 namespace {
 
@@ -9,20 +11,6 @@ bool isKept(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
         || c == '_' || c == '~';
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -57,8 +45,8 @@ std::optional<std::string> urlUnescape(std::string_view text)
         if (i + 2 >= text.size()) {
             return std::nullopt;
         }
-        const int hi = hexValue(text[i + 1]);
-        const int lo = hexValue(text[i + 2]);
+        const int hi = hexDigitValue(text[i + 1]);
+        const int lo = hexDigitValue(text[i + 2]);
         if (hi < 0 || lo < 0) {
             return std::nullopt;
         }
