@@ -75,7 +75,7 @@ TEST_F(EndpointProbe, OpenLoopbackPortIsReachable)
 {
     ListeningPort port;
     EXPECT_TRUE(endpointReachable("http://127.0.0.1:" + std::to_string(port.port()) + "/", 1500ms));
-    EXPECT_TRUE(endpointReachable("http://user@localhost:" + std::to_string(port.port()) + "/appinit.php", 1500ms));
+    EXPECT_TRUE(endpointReachable("http://user@127.0.0.1:" + std::to_string(port.port()) + "/appinit.php", 1500ms));
 }
 
 TEST_F(EndpointProbe, ClosedPortAndUnknownHostAreNot)
