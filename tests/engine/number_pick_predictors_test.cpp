@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/random_source.h"
+#include "support/draw_numbers_of.h"
 #include "support/recording_message_sink.h"
 
 namespace velmora {
@@ -12,9 +13,7 @@ namespace {
 
 DrawNumbers draw(const std::string& text)
 {
-    DrawNumbers numbers;
-    splitDrawNumbers(text, numbers);
-    return numbers;
+    return testing::drawNumbersOf(text);
 }
 
 class NumberPickTest : public ::testing::Test {

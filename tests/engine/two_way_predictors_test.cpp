@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/random_source.h"
+#include "support/draw_numbers_of.h"
 #include "support/recording_message_sink.h"
 
 namespace velmora {
@@ -10,9 +11,7 @@ namespace {
 
 DrawNumbers draw(const std::string& text)
 {
-    DrawNumbers numbers;
-    splitDrawNumbers(text, numbers);
-    return numbers;
+    return testing::drawNumbersOf(text);
 }
 
 class TwoWayTest : public ::testing::Test {
