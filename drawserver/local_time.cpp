@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/calendar.h"
+
 namespace velmora::drawserver {
 namespace {
 
@@ -16,13 +18,6 @@ bool readNumber(std::string_view text, std::size_t at, std::size_t digits, int& 
         out = out * 10 + (text[i] - '0');
     }
     return true;
-}
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
 }
 
 }  // namespace
@@ -49,23 +44,10 @@ std::optional<std::int64_t> parseLocalTime(std::string_view text)
         || !readNumber(text, 11, 2, hour) || !readNumber(text, 14, 2, minute) || !readNumber(text, 17, 2, second)) {
         return std::nullopt;
     }
-    if (year < 1970 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23
-        || minute > 59 || second > 59) {
+    if (year < 1970) {
         return std::nullopt;
     }
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    tm.tm_isdst = -1;
-    const std::time_t t = std::mktime(&tm);
-    if (t == std::time_t(-1)) {
-        return std::nullopt;
-    }
-    return std::int64_t(t);
+    return localDateTimeToUnix(year, month, day, hour, minute, second);
 }
 
 }  // namespace velmora::drawserver

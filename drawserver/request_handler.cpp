@@ -14,22 +14,12 @@
 #include "drawserver/server_clock.h"
 #include "drawserver/ticket_book.h"
 #include "server/cipher.h"
+#include "server/json_engine.h"
 #include "server/protocol.h"
 #include "server/url_escape.h"
 
 namespace velmora::drawserver {
 namespace {
-
-std::string writeJson(const Json::Value& value)
-{
-    static const Json::StreamWriterBuilder builder = [] {
-        Json::StreamWriterBuilder b;
-        b["indentation"] = "";
-        b["emitUTF8"] = true;
-        return b;
-    }();
-    return Json::writeString(builder, value);
-}
 
 std::optional<Json::Value> readJsonObject(std::string_view text)
 {
@@ -58,7 +48,7 @@ PostReply errorReply(std::string_view code, std::string_view msg, std::string pr
     reply["errcode"] = std::string(code);
     reply["msg"] = std::string(msg);
     reply["data"] = "";
-    return {200, writeJson(reply), std::move(problem)};
+    return {200, json_engine::compactText(reply), std::move(problem)};
 }
 
 PostReply successReply(std::string data)
@@ -67,7 +57,7 @@ PostReply successReply(std::string data)
     reply["errcode"] = "0";
     reply["msg"] = "";
     reply["data"] = std::move(data);
-    return {200, writeJson(reply), {}};
+    return {200, json_engine::compactText(reply), {}};
 }
 
 PostReply badRequest(std::string problem)
@@ -208,7 +198,7 @@ PostReply RequestHandler::handshake(std::string_view hex) const
     reply["msg"] = "";
     reply["data"] = encryptData(issued.key, rand);
     reply["ticket"] = issued.ticket;
-    return {200, writeJson(reply), {}};
+    return {200, json_engine::compactText(reply), {}};
 }
 
 PostReply RequestHandler::call(std::string_view hex, std::string_view cookie, std::string_view baseUrl) const
@@ -270,7 +260,7 @@ PostReply RequestHandler::call(std::string_view hex, std::string_view cookie, st
         info["advert1"] = base + std::string(kAdvertPath);
         info["version"] = m_settings.version;
         info["proupurl"] = base + m_settings.updatePath;
-        return successReply(encryptData(writeJson(info), rand));
+        return successReply(encryptData(json_engine::compactText(info), rand));
     }
     if (funname == "newestdraw") {
         if (!params.empty()) {
@@ -278,7 +268,7 @@ PostReply RequestHandler::call(std::string_view hex, std::string_view cookie, st
         }
         Json::Value inner(Json::objectValue);
         inner["data"] = draws->newestDrawFields;
-        return successReply(encryptData(writeJson(inner), rand));
+        return successReply(encryptData(json_engine::compactText(inner), rand));
     }
     if (funname == "select_draw") {
         if (params.size() != 2 || !params[0].empty()) {
@@ -298,7 +288,7 @@ PostReply RequestHandler::call(std::string_view hex, std::string_view cookie, st
         }
         Json::Value inner(Json::objectValue);
         inner["data"] = std::string(draws->newestRows(int(count)));
-        return successReply(writeJson(inner));
+        return successReply(json_engine::compactText(inner));
     }
     return errorReply(protocol::kErrUnknownFunction, kMsgUnknownFunction,
                       "unknown function \"" + printable(funname, 40) + "\"");

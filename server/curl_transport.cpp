@@ -5,19 +5,10 @@
 #include <mutex>
 #include <string>
 
+#include "server/protocol.h"
+
 namespace velmora {
 namespace {
-
-// The request headers of the protocol, in the order the server expects.
-constexpr const char* kPostHeaders[] = {
-    "Accept: */*",
-    "Accept-Language: zh-CN",
-    "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)",
-    "Content-Type: application/x-www-form-urlencoded",
-    "Accept-Encoding: deflate",
-    "Connection: Keep-Alive",
-    "Cache-Control: no-cache",
-};
 
 void initCurlOnce()
 {
@@ -80,7 +71,7 @@ public:
             return {};
         }
         HeaderList headers;
-        for (const char* line : kPostHeaders) {
+        for (const char* line : protocol::kRequestHeaders) {
             headers.append(line);
         }
         if (!cookie.empty()) {

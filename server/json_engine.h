@@ -1,6 +1,7 @@
 #pragma once
 
-// Internal to the JSON wrappers: the engine value behind a JsonValue.
+// The JsonCpp side of the JSON wrappers: the engine value behind a JsonValue,
+// and the conversions that velmora-server also uses on its own JsonCpp values.
 
 #include <json/json.h>
 

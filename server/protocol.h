@@ -20,6 +20,17 @@ inline constexpr double kReplyDivisor = 1.6180339887;
 inline constexpr std::string_view kHelloField = "HELLO";
 inline constexpr std::string_view kDataField = "DATA";
 
+// The headers of both POSTs of a call, in the order the client sends them.
+inline constexpr const char* kRequestHeaders[] = {
+    "Accept: */*",
+    "Accept-Language: zh-CN",
+    "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)",
+    "Content-Type: application/x-www-form-urlencoded",
+    "Accept-Encoding: deflate",
+    "Connection: Keep-Alive",
+    "Cache-Control: no-cache",
+};
+
 // Cookie that names the handshake ticket of a call.
 inline constexpr std::string_view kTicketCookie = "VTICKET";
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "base/calendar.h"
 #include "base/text_value.h"
 #include "server/channel_clock.h"
 #include "server/cipher.h"
@@ -33,17 +34,6 @@ bool isPlainToken(std::string_view text, std::size_t maxSize)
         }
     }
     return true;
-}
-
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day)
-{
-    year -= month <= 2 ? 1 : 0;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t yearOfEra = year - era * 400;
-    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
 }
 
 // A parsed reply is only usable as a reply when it is an object.

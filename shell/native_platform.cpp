@@ -3,6 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "base/calendar.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -123,24 +125,13 @@ std::int32_t NativeSystemClock::tickCount()
 bool NativeSystemClock::localTimeToUnix(int year, int month, int day, int hour, int minute, int second,
                                         std::int64_t& unixSeconds)
 {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    const std::time_t result = std::mktime(&fields);
-    if (result == std::time_t(-1)) {
+    // A day that does not exist (30 February) is not a time, although mktime
+    // would move it into the next month.
+    const auto result = localDateTimeToUnix(year, month, day, hour, minute, second);
+    if (!result) {
         return false;
     }
-    // mktime moves a day that does not exist (30 February) into the next
-    // month; such a date is not a time.
-    if (fields.tm_year != year - 1900 || fields.tm_mon != month - 1 || fields.tm_mday != day) {
-        return false;
-    }
-    unixSeconds = static_cast<std::int64_t>(result);
+    unixSeconds = *result;
     return true;
 }
 

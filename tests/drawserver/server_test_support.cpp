@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <random>
 #include <set>
 
@@ -127,15 +128,7 @@ HttpResult HttpClient::request(const std::string& method, const std::string& url
 
 std::vector<std::string> callHeaders(const std::string& ticket)
 {
-    std::vector<std::string> headers = {
-        "Accept: */*",
-        "Accept-Language: zh-CN",
-        "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)",
-        "Content-Type: application/x-www-form-urlencoded",
-        "Accept-Encoding: deflate",
-        "Connection: Keep-Alive",
-        "Cache-Control: no-cache",
-    };
+    std::vector<std::string> headers(std::begin(protocol::kRequestHeaders), std::end(protocol::kRequestHeaders));
     if (!ticket.empty()) {
         headers.push_back("Cookie: " + std::string(protocol::kTicketCookie) + "=" + ticket);
     }
