@@ -7,6 +7,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "engine/draw_numbers.h"
+
 namespace velmora::drawserver {
 
 SecureRandom::result_type SecureRandom::operator()()
@@ -47,16 +49,7 @@ std::string randomDrawNumbers(SecureRandom& random)
 {
     std::array<int, 10> cars{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     std::shuffle(cars.begin(), cars.end(), random);
-    std::string text;
-    char number[4];
-    for (int car : cars) {
-        if (!text.empty()) {
-            text.push_back(',');
-        }
-        std::snprintf(number, sizeof number, "%02d", car);
-        text += number;
-    }
-    return text;
+    return drawNumbersText(cars);
 }
 
 std::int32_t randomSeedBase(SecureRandom& random)

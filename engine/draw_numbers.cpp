@@ -4,6 +4,27 @@
 
 namespace velmora {
 
+std::string carNumberText(int number)
+{
+    std::string text = std::to_string(number);
+    if (number >= 0 && number < 10) {
+        text.insert(text.begin(), '0');
+    }
+    return text;
+}
+
+std::string drawNumbersText(std::span<const int> cars)
+{
+    std::string text;
+    for (int car : cars) {
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += carNumberText(car);
+    }
+    return text;
+}
+
 bool splitDrawNumbers(std::string_view numbersText, DrawNumbers& out)
 {
     out = splitText(numbersText, ",");

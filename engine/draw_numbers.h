@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,13 @@ namespace velmora {
 using DrawNumbers = std::vector<std::string>;
 
 inline constexpr int kCarCount = 10;
+
+// A car number as draws and predictions write it: 01 to 09, then 10.
+std::string carNumberText(int number);
+
+// The numbers text of a finishing order: the car numbers, position 1 first,
+// written as carNumberText writes them and joined by ",".
+std::string drawNumbersText(std::span<const int> cars);
 
 // Splits a numbers text on ","; true only when it gives exactly ten entries.
 // `out` receives the entries either way.

@@ -23,15 +23,6 @@ std::vector<int> pickDistinctNumbers(RandomSource& random, int count)
     return picks;
 }
 
-std::string carNumberText(int number)
-{
-    std::string text = std::to_string(number);
-    if (number >= 0 && number < 10) {
-        text.insert(text.begin(), '0');
-    }
-    return text;
-}
-
 std::optional<std::int64_t> positionNumber(const DrawNumbers& numbers, int position)
 {
     const auto text = positionValue(numbers, position);

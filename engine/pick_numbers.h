@@ -16,9 +16,6 @@ class RandomSource;
 // the count is bounded to 0..10 and the draw always ends.
 std::vector<int> pickDistinctNumbers(RandomSource& random, int count);
 
-// A car number as predictions write it: 01 to 09, then 10.
-std::string carNumberText(int number);
-
 // Integer value of the car text at a 1-based position (0 reads the empty text,
 // negative counts from the end); none outside the draw.
 std::optional<std::int64_t> positionNumber(const DrawNumbers& numbers, int position);

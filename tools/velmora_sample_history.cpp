@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/draw_csv.h"
+#include "engine/draw_numbers.h"
 #include "engine/draw_record.h"
 
 namespace {
@@ -145,14 +146,7 @@ int main(int argc, char** argv)
         draw.tag = "PK10";
         draw.period = std::to_string(options.firstPeriod + i);
         draw.drawTime = timeText(time + std::chrono::minutes(5 * i));
-        for (int k = 0; k < 10; ++k) {
-            char number[4];
-            std::snprintf(number, sizeof number, "%02d", cars[k]);
-            if (k > 0) {
-                draw.numbers += ',';
-            }
-            draw.numbers += number;
-        }
+        draw.numbers = drawNumbersText(cars);
         draw.seedBase = static_cast<std::int32_t>(generator() % 2147483647u) + 1;
         out << drawCsvRecord(draw) << "\n";
     }

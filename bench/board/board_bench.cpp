@@ -10,6 +10,7 @@
 #include "board/plan_box.h"
 #include "board/plan_manager.h"
 #include "board/plan_statistics.h"
+#include "engine/draw_numbers.h"
 #include "engine/draw_record.h"
 #include "engine/message_sink.h"
 #include "engine/plan_catalogue.h"
@@ -43,16 +44,7 @@ std::vector<DrawRecord> makeHistory(int count)
         for (int k = 9; k > 0; --k) {
             std::swap(cars[k], cars[generator() % static_cast<unsigned>(k + 1)]);
         }
-        std::string numbers;
-        for (int car : cars) {
-            if (!numbers.empty()) {
-                numbers += ',';
-            }
-            if (car < 10) {
-                numbers += '0';
-            }
-            numbers += std::to_string(car);
-        }
+        const std::string numbers = drawNumbersText(cars);
         history.push_back(DrawRecord {"PK10", std::to_string(1130001 + i), "2026-12-01 09:00:00", numbers,
             static_cast<std::int32_t>(generator() % 2000000000u) + 1});
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/draw_numbers.h"
 #include "engine/draw_record.h"
 #include "engine/predictor.h"
 
@@ -39,16 +40,7 @@ inline std::vector<DrawRecord> makeHistory(int count, std::int64_t firstPeriod, 
     for (int i = 0; i < count; ++i) {
         std::iota(cars.begin(), cars.end(), 1);
         std::shuffle(cars.begin(), cars.end(), generator);
-        std::string numbers;
-        for (int car : cars) {
-            if (!numbers.empty()) {
-                numbers += ',';
-            }
-            if (car < 10) {
-                numbers += '0';
-            }
-            numbers += std::to_string(car);
-        }
+        const std::string numbers = drawNumbersText(cars);
         const auto seedBase = static_cast<std::int32_t>(generator() % 2000000000u) + 1;
         history.insert(history.begin(),
             DrawRecord {"PK10", std::to_string(firstPeriod + i), "2026-12-11 10:00:00", numbers, seedBase});

@@ -1,6 +1,6 @@
 #include "fake_server_access.h"
 
-#include <cstdio>
+#include "engine/draw_numbers.h"
 
 namespace velmora::testing {
 
@@ -11,16 +11,11 @@ DrawRecord makeDraw(long long period, const std::string& drawTime)
     draw.period = std::to_string(period);
     draw.drawTime = drawTime;
     // A different but fixed arrangement per period.
-    std::string numbers;
+    int cars[10];
     for (int i = 0; i < 10; ++i) {
-        char car[4];
-        std::snprintf(car, sizeof car, "%02d", int((period + i * 3) % 10) + 1);
-        if (i > 0) {
-            numbers += ',';
-        }
-        numbers += car;
+        cars[i] = int((period + i * 3) % 10) + 1;
     }
-    draw.numbers = numbers;
+    draw.numbers = drawNumbersText(cars);
     draw.seedBase = int(period % 100000) + 1;
     return draw;
 }
